@@ -1,0 +1,43 @@
+# The two commands a newcomer needs: `make run` and `make test`. Both set up the machine
+# first (scripts/bootstrap installs the Debian packages that are missing).
+PRESET ?= default
+BUILD_DIR := build/$(PRESET)
+
+.PHONY: all bootstrap configure build run test bench screenshots clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+configure: bootstrap
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "make run: der er ingen skærm at åbne vinduet på (hverken DISPLAY eller WAYLAND_DISPLAY er sat)."; \
+	  echo "          Start programmet fra en skrivebordssession, eller prøv: xvfb-run make run"; \
+	  exit 1; \
+	fi
+	@$(BUILD_DIR)/app/vesparo
+
+# Every test runs offscreen with a configuration folder of its own, never the user's.
+test: build
+	@tmp=$$(mktemp -d) && trap 'rm -rf "$$tmp"' EXIT && \
+	  XDG_CONFIG_HOME="$$tmp" QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET)
+
+bench: build
+	@tmp=$$(mktemp -d) && trap 'rm -rf "$$tmp"' EXIT && \
+	  for b in $(BUILD_DIR)/bench/vesparo_bench_*; do \
+	    [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; \
+	    XDG_CONFIG_HOME="$$tmp" QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
+	  done
+
+screenshots: build
+	@cmake --build --preset $(PRESET) --target screenshots
+
+clean:
+	rm -rf build

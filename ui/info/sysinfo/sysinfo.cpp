@@ -1,0 +1,1 @@
+#include "ui/info/sysinfo/sysinfo.h"

@@ -1,0 +1,2 @@
+#pragma once
+// The system-information launcher lands later.
