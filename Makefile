@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all bootstrap configure build run test bench screenshots clean
+.PHONY: all bootstrap configure build run test bench screenshots package clean
 
 all: build
 
@@ -38,6 +38,14 @@ bench: build
 
 screenshots: build
 	@cmake --build --preset $(PRESET) --target screenshots
+
+# The Debian package, from a hardened release tree of its own without tests or benchmarks:
+# build/package/vesparo_<version>_<arch>.deb.
+package: bootstrap
+	@cmake --preset package >/dev/null
+	@cmake --build --preset package
+	@cd build/package && cpack -G DEB
+	@ls -l build/package/vesparo_*.deb
 
 clean:
 	rm -rf build
