@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all bootstrap configure build run test bench screenshots package clean
+.PHONY: all bootstrap configure build run test bench screenshots package clean test-sanitize fuzz
 
 all: build
 
@@ -46,6 +46,22 @@ package: bootstrap
 	@cmake --build --preset package
 	@cd build/package && cpack -G DEB
 	@ls -l build/package/vesparo_*.deb
+
+# The program and its tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (build/sanitize); any report fails the run. The Wine test is left out: its program is a
+# MinGW build that the sanitizers cannot instrument.
+test-sanitize: bootstrap
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+	@tmp=$$(mktemp -d) && trap 'rm -rf "$$tmp"' EXIT && \
+	  XDG_CONFIG_HOME="$$tmp" QT_QPA_PLATFORM=offscreen ctest --preset sanitize
+
+# Every libFuzzer target (build/fuzz) for FUZZ_SECONDS each, from the corpora in fuzz/corpus.
+FUZZ_SECONDS ?= 20
+fuzz: bootstrap
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@fuzz/run_fuzzers build/fuzz/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build
