@@ -12,6 +12,7 @@
 #include <mutex>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -303,6 +304,26 @@ bool ErstatAtomisk(const QByteArray& sti, const QByteArray& data, const struct s
   return true;
 }
 
+// A program killed between creating its new file and renaming it leaves that file behind.
+// Such leftovers of ours older than ten minutes are removed at the next successful write;
+// a younger one may belong to another copy of the program that is writing right now.
+void FjernGamleMidlertidige(const QByteArray& sti) {
+  const QByteArray mappe = MappeAf(sti);
+  const QByteArray forstavelse = "." + sti.mid(mappe.size() + 1) + ".";
+  DIR* d = ::opendir(mappe.isEmpty() ? "/" : mappe.constData());
+  if (!d) return;
+  const std::int64_t graense = NuNs() - std::int64_t(600) * 1'000'000'000;
+  while (const dirent* e = ::readdir(d)) {
+    const QByteArray navn(e->d_name);
+    if (!navn.startsWith(forstavelse) || !navn.endsWith(".tmp")) continue;
+    struct stat st {};
+    if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
+      continue;
+    if (FilNoegle::Af(st).mtimeNs < graense) ::unlinkat(::dirfd(d), e->d_name, 0);
+  }
+  ::closedir(d);
+}
+
 }  // namespace
 
 QString KalibreringsFil() { return QFile::decodeName(FilSti()); }
@@ -386,6 +407,7 @@ bool GemKalibrering(std::int16_t position) {
 
   if (!gammel && !QDir().mkpath(QFile::decodeName(MappeAf(sti)))) return false;
   const bool ok = ErstatAtomisk(sti, data, gammel);
+  if (ok) FjernGamleMidlertidige(sti);
 
   Lager& lager = TheLager();
   std::lock_guard<std::mutex> guard(lager.laas);

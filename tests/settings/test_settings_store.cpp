@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 
 #include <fcntl.h>
@@ -455,6 +456,44 @@ class TestSettingsStore : public QObject {
     QCOMPARE(::stat(path.constData(), &st), 0);
     QCOMPARE(st.st_mode & 07777, 0600u);
     QCOMPARE(ReadRaw(), QByteArray("[Indstillinger]\nDiameterKalibrering=2\n"));
+  }
+
+  // A settings file that is a link stays a link; the file it points to gets the value.
+  void writeThroughALink() {
+    QVERIFY(QDir().mkpath(Folder()));
+    const QString target = config_->path() + "/dotfiles.ini";
+    QFile t(target);
+    QVERIFY(t.open(QIODevice::WriteOnly));
+    t.write("[Indstillinger]\nDiameterKalibrering=1\n");
+    t.close();
+    QVERIFY(QFile::link(target, File()));
+    QVERIFY(GemKalibrering(2));
+    QVERIFY(QFileInfo(File()).isSymLink());
+    QVERIFY(t.open(QIODevice::ReadOnly));
+    QCOMPARE(t.readAll(), QByteArray("[Indstillinger]\nDiameterKalibrering=2\n"));
+    QCOMPARE(LaesKalibrering(), QString("2"));
+  }
+
+  // What a killed writer left behind is cleared by a later write once it is old enough to
+  // belong to no writer still running.
+  void oldLeftoversAreRemoved() {
+    QVERIFY(GemKalibrering(1));
+    const QString stale = Folder() + "/.Vesparo.ini.old.tmp";
+    const QString fresh = Folder() + "/.Vesparo.ini.busy.tmp";
+    const QString foreign = Folder() + "/.mine.tmp";
+    for (const QString& name : {stale, fresh, foreign}) {
+      QFile f(name);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("[Indstillinger]\nDiameterKalibrering=");
+    }
+    const timespec old[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+    for (const QString& name : {stale, foreign})
+      QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(name).constData(), old, 0), 0);
+    QVERIFY(GemKalibrering(2));
+    QVERIFY(!QFile::exists(stale));
+    QVERIFY(QFile::exists(fresh));
+    QVERIFY(QFile::exists(foreign));
+    QCOMPARE(LaesKalibrering(), QString("2"));
   }
 
   // ---- fresh at every read: another process's write is seen by the next read
