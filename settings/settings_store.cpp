@@ -226,11 +226,10 @@ Laesning Fortolk(const Indhold& indhold) {
   l.tilstand = indhold.tilstand;
   l.tekst = QString::fromLatin1(kStandardKalibrering);
   if (indhold.tilstand != Filtilstand::Laesbar) return l;
-  Scanning s = Scan(indhold.data);
-  if (s.vaerdier.empty()) return l;
-  const auto [b, e] = s.vaerdier.back();
-  l.tekst = QString::fromUtf8(indhold.data.constData() + b, e - b);
-  l.gemt = true;
+  if (auto tekst = KalibreringIFiltekst(indhold.data)) {
+    l.tekst = std::move(*tekst);
+    l.gemt = true;
+  }
   return l;
 }
 
@@ -361,8 +360,6 @@ QString LaesKalibrering() { return LaesKalibreringMedTilstand().tekst; }
 
 bool GemKalibrering(std::int16_t position) {
   QByteArray sti = FilSti();
-  const QByteArray vaerdi = QByteArray::number(int(position));
-
   QByteArray data;
   const struct stat* gammel = nullptr;
   struct stat st {};
@@ -387,6 +384,28 @@ bool GemKalibrering(std::int16_t position) {
     return false;
   }
 
+  data = FiltekstMedKalibrering(data, position);
+
+  if (!gammel && !QDir().mkpath(QFile::decodeName(MappeAf(sti)))) return false;
+  const bool ok = ErstatAtomisk(sti, data, gammel);
+  if (ok) FjernGamleMidlertidige(sti);
+
+  Lager& lager = TheLager();
+  std::lock_guard<std::mutex> guard(lager.laas);
+  lager.gyldig = false;
+  return ok;
+}
+
+std::optional<QString> KalibreringIFiltekst(const QByteArray& filtekst) {
+  const Scanning s = Scan(filtekst);
+  if (s.vaerdier.empty()) return std::nullopt;
+  const auto [b, e] = s.vaerdier.back();
+  return QString::fromUtf8(filtekst.constData() + b, e - b);
+}
+
+QByteArray FiltekstMedKalibrering(const QByteArray& filtekst, std::int16_t position) {
+  QByteArray data = filtekst;
+  const QByteArray vaerdi = QByteArray::number(int(position));
   const Scanning s = Scan(data);
   const QByteArray nl = s.crlf ? QByteArray("\r\n") : QByteArray("\n");
   if (!s.vaerdier.empty()) {
@@ -404,15 +423,7 @@ bool GemKalibrering(std::int16_t position) {
     }
     data += QByteArray("[") + kGruppe + ']' + nl + kNoegle + '=' + vaerdi + nl;
   }
-
-  if (!gammel && !QDir().mkpath(QFile::decodeName(MappeAf(sti)))) return false;
-  const bool ok = ErstatAtomisk(sti, data, gammel);
-  if (ok) FjernGamleMidlertidige(sti);
-
-  Lager& lager = TheLager();
-  std::lock_guard<std::mutex> guard(lager.laas);
-  lager.gyldig = false;
-  return ok;
+  return data;
 }
 
 Konvertering<double> TilDouble(const QString& tekst, const QLocale& locale) {

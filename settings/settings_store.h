@@ -27,6 +27,7 @@
 // interface thread only.
 #pragma once
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 
@@ -68,6 +69,15 @@ struct Laesning {
 // LaesKalibrering with the state of the file, from one look at it, so that a reader can
 // tell the user when the settings file exists but cannot be read.
 Laesning LaesKalibreringMedTilstand();
+
+// The handling of the file's text on its own, without the file system (for tests and
+// fuzzing). KalibreringIFiltekst: the value text of the entry, exactly as it stands, or
+// nothing when the text holds no entry. FiltekstMedKalibrering: the text with the entry's
+// value replaced by the decimal text of position (every copy of the key in every
+// "[Indstillinger]" group), or the key or the group added; all other bytes stay as they
+// were, and added lines end as the text's lines do ("\r\n" or "\n").
+std::optional<QString> KalibreringIFiltekst(const QByteArray& filtekst);
+QByteArray FiltekstMedKalibrering(const QByteArray& filtekst, std::int16_t position);
 
 // The result of converting a stored text: the value, or nothing when the text does not
 // convert or lies outside the type; the text is kept either way so that the caller can

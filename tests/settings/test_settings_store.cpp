@@ -447,6 +447,23 @@ class TestSettingsStore : public QObject {
              QString::number(position));
   }
 
+  // Whatever the file held, after a write it reads as exactly the written value (the
+  // byte-for-byte results are in write_data).
+  void writeThenReadOfEveryReadCase() {
+    const QList<QByteArray> texts = {
+        QByteArray(), "[Andet]\nDiameterKalibrering=7", "[Indstillinger]",
+        "[Indstillinger]\r\n  DiameterKalibrering = 1000,5 \r\n",
+        Bytes("\x00\x01[Indst\x00\n\x7F=\xFF\n"), "\xEF\xBB\xBF[Indstillinger]\nx=1",
+        "[Indstillinger]\nDiameterKalibrering=1\n[Indstillinger]\nDiameterKalibrering=2",
+        "[Indstillinger\nDiameterKalibrering=1\n", "[ Indstillinger ]\n;DiameterKalibrering=1\n",
+        QByteArray(1 << 16, '[')};
+    for (const QByteArray& text : texts)
+      for (const std::int16_t v : {std::int16_t(0), std::int16_t(-32768), std::int16_t(5669)}) {
+        const QByteArray after = FiltekstMedKalibrering(text, v);
+        QCOMPARE(KalibreringIFiltekst(after), std::optional<QString>(QString::number(v)));
+      }
+  }
+
   void writeKeepsFilePermissions() {
     WriteRaw("[Indstillinger]\nDiameterKalibrering=1\n");
     const QByteArray path = QFile::encodeName(File());
