@@ -11,6 +11,7 @@
 #include "ui/platform/twips.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -154,6 +155,16 @@ void DialogKalibrering::OpdaterCirkel() {
   Shape1->setHeight(static_cast<float>(HScrollKalibreringW->sliderPosition()));
   Shape1->setLeft(KalibreringCirkelLeft(W, Shape1->Width()));
   Shape1->setTop(KalibreringCirkelTop(Shape1->Left()));
+}
+
+void DialogKalibrering::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  // The owner becomes the active window again, so that its recalculation on activation
+  // draws the hole at the scale just stored. Most window managers do this for a closing
+  // dialog by themselves; not all do, and without one (offscreen) nothing would.
+  if (event->isAccepted() && isActiveWindow() && parentWidget()) {
+    parentWidget()->window()->activateWindow();
+  }
 }
 
 bool DialogKalibrering::eventFilter(QObject* watched, QEvent* event) {

@@ -49,6 +49,7 @@ class DialogKalibrering : public QWidget {
   static QString HjaelpTitel();
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

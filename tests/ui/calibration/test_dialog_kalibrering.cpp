@@ -200,7 +200,7 @@ class TestDialogKalibrering : public QObject {
   void fokusBliverPaaBaren() {
     DialogKalibrering* d = Aabn();
     d->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(d));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(d));
     QCOMPARE(QApplication::focusWidget(), Bar(d));
     QTest::keyClick(d, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Bar(d));
@@ -347,9 +347,13 @@ class TestDialogKalibrering : public QObject {
     QFETCH(QString, tekst);
     DialogKalibrering* d = Aabn();
     QPointer<DialogKalibrering> vagt(d);
+    d->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(d));
     Bar(d)->setValue(position);
     Klik(d, "Kalibrer");
     QVERIFY(!vesparo::AabenInstans<DialogKalibrering>());
+    // The owner is the active window again, ready to redraw at the new scale.
+    QTRY_COMPARE(QApplication::activeWindow(), owner_);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(vagt.isNull());  // unloaded, not just hidden
 
@@ -365,7 +369,7 @@ class TestDialogKalibrering : public QObject {
   void kalibrerMedAltK() {
     DialogKalibrering* d = Aabn();
     d->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(d));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(d));
     Bar(d)->setValue(4321);
     QTest::keyClick(d, Qt::Key_K, Qt::AltModifier);
     QTRY_VERIFY(!vesparo::AabenInstans<DialogKalibrering>());
