@@ -445,6 +445,16 @@ class TestDialogKalibrering : public QObject {
     QVERIFY(!QFile::exists(IniFil()));
   }
 
+  void hjaelpMedAltAe() {
+    DialogKalibrering* d = Aabn();
+    d->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(d));
+    vesparo::test::MessageCatcher beskeder;
+    QTest::keyClick(d, Qt::Key_AE, Qt::AltModifier);
+    QTRY_COMPARE(beskeder.count(), 1);
+    QCOMPARE(beskeder.messages().first().title, DialogKalibrering::HjaelpTitel());
+  }
+
   void ubrugeligGemtVaerdi_data() {
     QTest::addColumn<QByteArray>("gemt");
     QTest::newRow("letters") << QByteArray("abc");
