@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -56,6 +57,28 @@ class FladTekstboks : public QLineEdit {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+};
+
+// A horizontal scroll bar whose arrow keys go the way they point. Qt's scroll bars invert
+// their controls so that Up decreases a vertical bar; on a horizontal bar that turns Right
+// into a step towards the minimum. Up and Page Up still step down, Down and Page Down up,
+// Home and End go to the ends.
+class Rullebjaelke : public QScrollBar {
+ public:
+  explicit Rullebjaelke(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool venstre = event->key() == Qt::Key_Left;
+    const bool hoejre = event->key() == Qt::Key_Right;
+    if ((venstre || hoejre) && event->modifiers() == Qt::NoModifier) {
+      const bool op = hoejre != isRightToLeft();
+      triggerAction(op ? SliderSingleStepAdd : SliderSingleStepSub);
+      event->accept();
+      return;
+    }
+    QScrollBar::keyPressEvent(event);
   }
 };
 
@@ -240,7 +263,7 @@ void frmVesparoMain::byggKontroller() {
         break;
       }
       case Art::Rullebjaelke: {
-        auto* skyder = new QScrollBar(Qt::Horizontal, i);
+        auto* skyder = new Rullebjaelke(i);
         skyder->setGeometry(PxRect(k.left, k.top, k.width, k.height));
         // A Qt scroll bar takes no focus by default; these are the program's inputs and
         // must be reachable and movable from the keyboard.
