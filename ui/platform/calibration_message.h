@@ -9,6 +9,34 @@
 
 namespace vesparo {
 
+// The stored text as the message quotes it. A hand-edited or damaged file can hold
+// anything, and a message box shows its text in full: a value of a megabyte would make a
+// box far wider than the screen that takes seconds to lay out, and control characters
+// would garble the lines. So the quote is cut after kVistTegn characters, followed by "…"
+// and the full length, and every character that cannot be shown (control characters, a
+// lone surrogate; broken UTF-8 already reads as U+FFFD) is shown as U+FFFD.
+inline constexpr qsizetype kVistTegn = 40;
+
+inline QString VistKalibreringTekst(const QString& storedText) {
+  QString vist;
+  const qsizetype n = storedText.size();
+  for (qsizetype i = 0; i < n && i < kVistTegn; ++i) {
+    const QChar c = storedText[i];
+    const bool par = c.isHighSurrogate() && i + 1 < n && storedText[i + 1].isLowSurrogate();
+    if (par && i + 1 < kVistTegn) {
+      vist += c;
+      vist += storedText[++i];
+    } else if (c.isSurrogate() || c.category() == QChar::Other_Control) {
+      vist += QChar(QChar::ReplacementCharacter);
+    } else {
+      vist += c;
+    }
+  }
+  if (n > kVistTegn)
+    vist += QStringLiteral("… (%1 tegn i alt)").arg(n);
+  return vist;
+}
+
 // storedText: the text exactly as it stands in the settings file; file: the file's path.
 inline QString UbrugeligKalibreringTekst(const QString& storedText, const QString& file) {
   return QStringLiteral(
@@ -18,7 +46,7 @@ inline QString UbrugeligKalibreringTekst(const QString& storedText, const QStrin
              "\n"
              "Programmet bruger i stedet standardværdien 1000, indtil du kalibrerer igen "
              "under Filer > Instillinger > Kalibrer.")
-      .arg(storedText, file);
+      .arg(VistKalibreringTekst(storedText), file);
 }
 
 }  // namespace vesparo
