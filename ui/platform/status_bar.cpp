@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QLocale>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyleOption>
 
 #include <algorithm>
@@ -62,11 +63,18 @@ QRect StatusBar::panelRect(int number) const {
 
 QSize StatusBar::sizeHint() const { return QSize(parentWidget() ? parentWidget()->width() : 0, hoejdePx_); }
 
+QString StatusBar::TimerOgMinutter(const QLocale& locale) {
+  QString format = locale.timeFormat(QLocale::ShortFormat);
+  // Seconds and fractions with the separator before them.
+  format.remove(QRegularExpression(QStringLiteral("[^HhmAaPpt' ]?[sz]+")));
+  return format.trimmed();
+}
+
 void StatusBar::opdaterUr() {
   const QDateTime nu = QDateTime::currentDateTime();
   const QLocale locale = QLocale::system();
   const QString dato = locale.toString(nu.date(), QLocale::ShortFormat);
-  const QString tid = locale.toString(nu.time(), QLocale::ShortFormat);
+  const QString tid = locale.toString(nu.time(), TimerOgMinutter(locale));
   for (int i = 0; i < panels_.size(); ++i) {
     const Art art = panels_[i].art;
     if (art == Art::Tekst) continue;

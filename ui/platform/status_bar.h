@@ -5,6 +5,7 @@
 // that the fixed panels leave free in equal parts and follow the parent's width.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QTimer>
 #include <QVector>
@@ -40,6 +41,10 @@ class StatusBar : public QWidget {
   QRect panelRect(int number) const;
 
   QSize sizeHint() const override;
+
+  // The locale's short time format without seconds: the time panel shows hours and
+  // minutes, and some locales' short format carries seconds ("HH:mm:ss" becomes "HH:mm").
+  static QString TimerOgMinutter(const QLocale& locale);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
