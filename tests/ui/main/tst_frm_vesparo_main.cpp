@@ -5,11 +5,13 @@
 #include "tests/support/test_main.h"
 #include "ui/main/frm_vesparo_main.h"
 #include "ui/platform/circle_shape.h"
+#include "ui/platform/hyperlink_label.h"
 #include "ui/platform/screen.h"
 #include "ui/platform/status_bar.h"
 #include "ui/platform/twips.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -49,6 +51,16 @@ QByteArray LaesIni() {
 }
 
 }  // namespace
+
+class UrlOpfanger : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> aabnet;
+
+ public slots:
+  void aabn(const QUrl& url) { aabnet << url; }
+};
 
 class TestFrmVesparoMain : public QObject {
   Q_OBJECT
@@ -574,6 +586,26 @@ class TestFrmVesparoMain : public QObject {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (w != vindue_.get() && w->isVisible()) w->close();
     }
+  }
+
+  void theMakersLinksOpenTheirAddresses() {
+    UrlOpfanger opfanger;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &opfanger, "aabn");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opfanger, "aabn");
+    Start();
+    auto* web = Find<vesparo::HyperlinkLabel>("VBCLNKHyperLinkWL2");
+    auto* mail = Find<vesparo::HyperlinkLabel>("VBCLNKHyperLinkWL1");
+    QCOMPARE(web->caption(), QStringLiteral("https://www.example.com"));
+    QCOMPARE(mail->caption(), QStringLiteral("info@example.com"));
+    QCOMPARE(mail->captionHot(), mail->caption());
+    QTest::mouseClick(web, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(mail, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    QCOMPARE(opfanger.aabnet, (QList<QUrl>{QUrl(QStringLiteral("https://www.example.com")),
+                                           QUrl(QStringLiteral("mailto:info@example.com"))}));
+    // The contact line: the company in capitals, "Fon: ", the number and a trailing blank.
+    QCOMPARE(Find<QLabel>("LblQN")->text(), QStringLiteral("QN VAND ApS Fon: 12 34 56 78 "));
   }
 
   void afslutEndsTheEventLoop() {
