@@ -6,7 +6,11 @@
 
 namespace vesparo {
 
-VesparoApplication::VesparoApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+VesparoApplication::VesparoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The installed desktop entry's name (packaging/), so that a Wayland desktop puts the
+  // entry's name and icon on the program's windows.
+  setDesktopFileName(QStringLiteral("com.example.Vesparo"));
+}
 
 QString VesparoApplication::FejlTekst(const QString& hvad) {
   QString tekst = QStringLiteral("Der opstod en uventet fejl, og Vesparo må lukke.");
