@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 
 namespace vesparo {
 
@@ -49,9 +50,14 @@ frmGrundlag::frmGrundlag(QWidget* owner)
 }
 
 // The border is fixed: once the window has its maximised size, the user cannot change it.
+// The window manager may report the maximised state before the maximised geometry, so the
+// size is fixed only when the frame fills the screen's work area; a window manager that
+// never gets there leaves the window resizable rather than stuck at a wrong size.
 void frmGrundlag::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (!laast_ && isVisible() && isMaximized()) {
+  const QScreen* skaerm = screen();
+  if (!laast_ && isVisible() && isMaximized() && skaerm &&
+      frameGeometry().size() == skaerm->availableGeometry().size()) {
     laast_ = true;
     setFixedSize(event->size());
   }
