@@ -44,7 +44,13 @@ QRectF CirkelShape::boksPx() const {
   return QRectF(PxF(left_), PxF(top_), PxF(width_), PxF(height_));
 }
 
-void CirkelShape::opdater() { update(); }
+void CirkelShape::opdater() {
+  // Only the old and the new box need painting: while a slider is dragged the circle moves
+  // many times a second inside a large frame.
+  const QRect ny = boksPx().toAlignedRect().adjusted(-2, -2, 2, 2);
+  update(ny.united(malet_));
+  malet_ = ny;
+}
 
 bool CirkelShape::eventFilter(QObject* watched, QEvent* event) {
   if (watched == parentWidget() && event->type() == QEvent::Resize) {

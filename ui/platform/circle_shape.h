@@ -46,6 +46,7 @@ class CirkelShape : public QWidget {
   float top_ = 0;
   float width_ = 0;
   float height_ = 0;
+  QRect malet_;  // the area the last box asked to be painted, in pixels
 };
 
 }  // namespace vesparo

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
+#include <QScreen>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
@@ -586,6 +587,28 @@ class TestFrmVesparoMain : public QObject {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (w != vindue_.get() && w->isVisible()) w->close();
     }
+  }
+
+  // The circle repaints only its old and new box; what the screen shows after a shrink must
+  // hold no trace of the larger circle.
+  void aShrinkingCircleLeavesNoTrace() {
+    Start();
+    Skyder("HScrollØ")->setValue(1000);
+    QTest::qWait(30);
+    Skyder("HScrollØ")->setValue(50);
+    QTest::qWait(30);
+    // What the window has on the screen, not a fresh rendering.
+    QImage skaerm = vindue_->screen()->grabWindow(vindue_->winId()).toImage();
+    QWidget* ramme = Find<QWidget>("FrameØ");
+    const QPoint midt = ramme->mapTo(vindue_.get(), ramme->rect().center());
+    const qreal dpr = skaerm.devicePixelRatio();
+    auto farve = [&](QPoint p) { return QColor(skaerm.pixel((QPointF(p) * dpr).toPoint())); };
+    QCOMPARE(farve(midt + QPoint(25, 0)), ramme->palette().color(QPalette::Window));
+    QCOMPARE(farve(midt + QPoint(0, -30)), ramme->palette().color(QPalette::Window));
+    Skyder("HScrollØ")->setValue(1000);
+    QTest::qWait(30);
+    skaerm = vindue_->screen()->grabWindow(vindue_->winId()).toImage();
+    QCOMPARE(farve(midt + QPoint(25, 0)), vesparo::CirkelShape::kFyld);
   }
 
   void theMakersLinksOpenTheirAddresses() {
