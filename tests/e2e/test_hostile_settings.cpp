@@ -298,10 +298,14 @@ void TestHostileSettings::hostileSettingsFile() {
       QCOMPARE(Slider(s, "HScrollKalibreringW"), kNewPosition);
       QCOMPARE(app.command("luk DialogKalibrering").value("svar").toString(), QStringLiteral("ok"));
     }
-    QVERIFY(app.waitForState([](const QJsonObject& st) {
-      return !HasMessage(st) && !WindowVisible(st, "DialogKalibrering");
-    }, &s));
-    QCOMPARE(Circle(s, "ShapeØ"), vesparo::CirkelDiameter(51, writeFails ? scale : double(kNewPosition)));
+    // The main window becomes active again and draws the hole at the scale now stored.
+    const float hole = vesparo::CirkelDiameter(51, writeFails ? scale : double(kNewPosition));
+    app.waitForState([hole](const QJsonObject& st) {
+      return !HasMessage(st) && !WindowVisible(st, "DialogKalibrering") && Circle(st, "ShapeØ") == hole;
+    }, &s);
+    QVERIFY(!HasMessage(s));
+    QVERIFY(!WindowVisible(s, "DialogKalibrering"));
+    QCOMPARE(Circle(s, "ShapeØ"), hole);
   } else {
     QCOMPARE(app.command("luk DialogKalibrering").value("svar").toString(), QStringLiteral("ok"));
     QVERIFY(app.waitForState([](const QJsonObject& st) { return !WindowVisible(st, "DialogKalibrering"); }, &s));

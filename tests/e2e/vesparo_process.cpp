@@ -10,6 +10,13 @@
 
 namespace vesparo::test {
 
+VesparoProcess::~VesparoProcess() {
+  if (process_.state() != QProcess::NotRunning) {
+    process_.kill();
+    process_.waitForFinished(5000);
+  }
+}
+
 bool VesparoProcess::start(const QString& executable, QProcessEnvironment env,
                            std::optional<unsigned> asUid, unsigned asGid) {
   env.insert(QStringLiteral("VESPARO_AUTOMATION"), QStringLiteral("stdin"));

@@ -17,6 +17,11 @@ namespace vesparo::test {
 
 class VesparoProcess {
  public:
+  VesparoProcess() = default;
+  VesparoProcess(const VesparoProcess&) = delete;
+  VesparoProcess& operator=(const VesparoProcess&) = delete;
+  ~VesparoProcess();  // a program still running (a failed test) is killed
+
   // Starts the executable with the environment given, VESPARO_AUTOMATION=stdin and the
   // offscreen platform added. asUid/asGid: run the program as that user (only when this
   // process may change its user, that is as root).
