@@ -12,9 +12,10 @@ namespace vesparo {
 // The stored text as the message quotes it. A hand-edited or damaged file can hold
 // anything, and a message box shows its text in full: a value of a megabyte would make a
 // box far wider than the screen that takes seconds to lay out, and control characters
-// would garble the lines. So the quote is cut after kVistTegn characters, followed by "…"
-// and the full length, and every character that cannot be shown (control characters, a
-// lone surrogate; broken UTF-8 already reads as U+FFFD) is shown as U+FFFD.
+// would garble the lines. So the quote is cut after kVistTegn characters and ends in "…"
+// (the message adds the full length after it), and every character that cannot be shown
+// (control characters, a lone surrogate; broken UTF-8 already reads as U+FFFD) is shown as
+// U+FFFD.
 inline constexpr qsizetype kVistTegn = 40;
 
 inline QString VistKalibreringTekst(const QString& storedText) {
@@ -32,21 +33,22 @@ inline QString VistKalibreringTekst(const QString& storedText) {
       vist += c;
     }
   }
-  if (n > kVistTegn)
-    vist += QStringLiteral("… (%1 tegn i alt)").arg(n);
+  if (n > kVistTegn) vist += QStringLiteral("…");
   return vist;
 }
 
 // storedText: the text exactly as it stands in the settings file; file: the file's path.
 inline QString UbrugeligKalibreringTekst(const QString& storedText, const QString& file) {
   return QStringLiteral(
-             "Den gemte kalibrering af lækagehullets størrelse, \"%1\", kan ikke bruges.\n"
+             "Den gemte kalibrering af lækagehullets størrelse, \"%1\"%2, kan ikke bruges.\n"
              "Den står i indstillingsfilen:\n"
-             "%2\n"
+             "%3\n"
              "\n"
              "Programmet bruger i stedet standardværdien 1000, indtil du kalibrerer igen "
              "under Filer > Instillinger > Kalibrer.")
-      .arg(VistKalibreringTekst(storedText), file);
+      .arg(VistKalibreringTekst(storedText),
+           storedText.size() > kVistTegn ? QStringLiteral(" (%1 tegn)").arg(storedText.size()) : QString(),
+           file);
 }
 
 }  // namespace vesparo
