@@ -221,10 +221,13 @@ void TestHostileSettings::hostileSettingsFile() {
   QJsonObject s = app.state();
   QVERIFY2(WindowVisible(s, "frmVesparoMain"), fail("main window not shown"));
 
+  // The message names the file; for a value it could read, it says the value cannot be
+  // used (a file it cannot read at all may be put in other words).
+  const bool valueRead = kind != Kind::Directory && kind != Kind::Unreadable;
   auto checkUnusableMessage = [&](const QJsonObject& st) {
     const QJsonObject m = FrontMessage(st);
     const QString text = m.value("tekst").toString();
-    QVERIFY2(text.contains(QStringLiteral("kan ikke bruges")), qPrintable(text));
+    if (valueRead) QVERIFY2(text.contains(QStringLiteral("kan ikke bruges")), qPrintable(text));
     QVERIFY2(text.contains(file), qPrintable(text));
     QVERIFY(m.value("advarsel").toBool());
     // Readable: a few lines, no control characters, not the megabyte.
