@@ -122,8 +122,12 @@ void DialogKalibrering::Load() {
   // The stored value converts three times: to single precision for the circle's width and
   // height, and to a 16-bit integer for the bar. One read serves all three, so that a write
   // by another copy of the program in between cannot mix two values.
-  QString gemt = LaesKalibrering();
-  if (!KanVises(gemt)) {
+  const Laesning laesning = LaesKalibreringMedTilstand();
+  QString gemt = laesning.tekst;
+  if (laesning.tilstand == Filtilstand::Ulaeselig) {
+    VisBesked(parentWidget(), UlaeseligKalibreringsfilTekst(KalibreringsFil()), QString(),
+              BeskedIkon::Udraabstegn);
+  } else if (!KanVises(gemt)) {
     // Typed into the file by hand. Explain once, open at the default, and leave the file
     // alone: the next Kalibrer replaces the entry.
     VisBesked(parentWidget(), UbrugeligKalibreringTekst(gemt, KalibreringsFil()), QString(),

@@ -394,7 +394,18 @@ void frmVesparoMain::indlaes() {
 }
 
 double frmVesparoMain::kalibrering() {
-  const QString tekst = LaesKalibrering();
+  const Laesning laesning = LaesKalibreringMedTilstand();
+  if (laesning.tilstand == Filtilstand::Ulaeselig) {
+    // The file is there but unreadable: nothing to quote, but the user must still learn
+    // why the hole is drawn at the default scale.
+    if (!advaretUlaeselig_) {
+      advaretUlaeselig_ = true;
+      advaretTekst_.reset();
+      advarOmKalibrering(UlaeseligKalibreringsfilTekst(KalibreringsFil()));
+    }
+    return 1000.0;
+  }
+  const QString& tekst = laesning.tekst;
   const Konvertering<double> c = TilDouble(tekst);
   // A value edited by hand may be no number at all, negative, or so large that the hole
   // cannot be drawn; the hole is then drawn at the default scale and the user is told.
@@ -402,20 +413,23 @@ double frmVesparoMain::kalibrering() {
                        std::isfinite(CirkelDiameter(1000, *c.vaerdi));
   if (brugbar) {
     advaretTekst_.reset();
+    advaretUlaeselig_ = false;
     return *c.vaerdi;
   }
-  advarOmKalibrering(tekst);
+  advaretUlaeselig_ = false;
+  if (!advaretTekst_ || *advaretTekst_ != tekst) {
+    advaretTekst_ = tekst;
+    advarOmKalibrering(UbrugeligKalibreringTekst(tekst, KalibreringsFil()));
+  }
   return 1000.0;
 }
 
-void frmVesparoMain::advarOmKalibrering(const QString& tekst) {
-  if (advaretTekst_ && *advaretTekst_ == tekst) return;
-  advaretTekst_ = tekst;
+void frmVesparoMain::advarOmKalibrering(const QString& besked) {
   // The box is modal and has its own event loop. Shown from inside a recalculation it
   // would run in the middle of the load (before the window is shown) or of a drag, so it
   // waits until the current event is done.
-  QTimer::singleShot(0, this, [this, tekst] {
-    VisBesked(this, UbrugeligKalibreringTekst(tekst, KalibreringsFil()), QString(), BeskedIkon::Udraabstegn);
+  QTimer::singleShot(0, this, [this, besked] {
+    VisBesked(this, besked, QString(), BeskedIkon::Udraabstegn);
   });
 }
 

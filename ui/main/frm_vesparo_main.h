@@ -57,7 +57,7 @@ class frmVesparoMain : public QMainWindow {
   void byggMenuer();
   void indlaes();
   double kalibrering();
-  void advarOmKalibrering(const QString& tekst);
+  void advarOmKalibrering(const QString& besked);
 
   QWidget* klient_ = nullptr;
   QGroupBox* frameOe_ = nullptr;
@@ -77,6 +77,7 @@ class frmVesparoMain : public QMainWindow {
   // The last unusable calibration text the user was told about, so that a drag, which
   // recalculates many times a second, does not repeat the message.
   std::optional<QString> advaretTekst_;
+  bool advaretUlaeselig_ = false;  // the settings file could not be read, and the user was told
 };
 
 }  // namespace vesparo

@@ -51,4 +51,16 @@ inline QString UbrugeligKalibreringTekst(const QString& storedText, const QStrin
            file);
 }
 
+// The settings file is there but cannot be read at all (no read permission, a folder in
+// its place): there is no stored text to quote, so the message names the file instead.
+inline QString UlaeseligKalibreringsfilTekst(const QString& file) {
+  return QStringLiteral(
+             "Indstillingsfilen med kalibreringen af lækagehullets størrelse kan ikke læses:\n"
+             "%1\n"
+             "\n"
+             "Programmet bruger i stedet standardværdien 1000. Kontrollér filens rettigheder, "
+             "eller kalibrér igen under Filer > Instillinger > Kalibrer.")
+      .arg(file);
+}
+
 }  // namespace vesparo
