@@ -20,23 +20,14 @@
 
 #include <functional>
 
+#include "tests/support/windows.h"
+
 using namespace vesparo;
 
 namespace {
 
-void KoerUdskudteSletninger() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
-
-template <class W>
-int AntalVinduer() {
-  int n = 0;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (qobject_cast<W*>(w) && w->isVisible()) ++n;
-  }
-  return n;
-}
+using test::AntalVinduer;
+using test::KoerUdskudteSletninger;
 
 // Runs `mens` while the modal About window is open (from inside its event loop), then
 // closes it if `mens` left it open, so that a failed check can never hang the test.
@@ -529,10 +520,10 @@ class TestInfoWindows : public QObject {
     MensOmErAaben(ejer_, [&](frmOm* om) {
       QCOMPARE(om->cmdSysInfo()->text(), QStringLiteral("&System Info..."));
       om->activateWindow();
-      QTest::qWaitFor([om] { return QApplication::activeWindow() == om; });
+      (void)QTest::qWaitFor([om] { return QApplication::activeWindow() == om; });
       QTest::keyClick(om, Qt::Key_S, Qt::AltModifier);
       // An access key presses its button with the short animation of a click.
-      QTest::qWaitFor([&] { return beskeder.count() > 0; }, 2000);
+      (void)QTest::qWaitFor([&] { return beskeder.count() > 0; }, 2000);
       beskederEfterAltS = beskeder.count();
       aabenEfterAltS = AabenInstans<frmOm>() == om;
       QTest::mouseClick(om->cmdSysInfo(), Qt::LeftButton);

@@ -16,23 +16,14 @@
 
 #include <memory>
 
+#include "tests/support/windows.h"
+
 using namespace vesparo;
 
 namespace {
 
-void KoerUdskudteSletninger() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
-
-template <class W>
-int AntalVinduer() {
-  int n = 0;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (qobject_cast<W*>(w) && w->isVisible()) ++n;
-  }
-  return n;
-}
+using test::AntalVinduer;
+using test::KoerUdskudteSletninger;
 
 }  // namespace
 
