@@ -74,7 +74,7 @@ inline constexpr Kontrol kKontroller[] = {
     {"StatusBar1", Art::Statuslinje, kVindue, "", 0, 8100, 11484, 240, 16},
     {"VBCLNKHyperLinkWL2", Art::Link, kVindue, "", 240, 1440, 1812, 216, 42},
     {"VBCLNKHyperLinkWL1", Art::Link, kVindue, "", 240, 1200, 1590, 225, 41},
-    {"LblQN", Art::Etiket, kVindue, "QN VAND ApS Fon: 12 34 56 78 ", 240, 960, 2415, 255, 40},
+    {"LblQN", Art::Etiket, kVindue, "QN VAND APS Fon: 12 34 56 78 ", 240, 960, 2415, 255, 40},
 };
 
 struct Skyder {

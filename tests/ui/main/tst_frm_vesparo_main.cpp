@@ -628,7 +628,7 @@ class TestFrmVesparoMain : public QObject {
     QCOMPARE(opfanger.aabnet, (QList<QUrl>{QUrl(QStringLiteral("https://www.example.com")),
                                            QUrl(QStringLiteral("mailto:info@example.com"))}));
     // The contact line: the company in capitals, "Fon: ", the number and a trailing blank.
-    QCOMPARE(Find<QLabel>("LblQN")->text(), QStringLiteral("QN VAND ApS Fon: 12 34 56 78 "));
+    QCOMPARE(Find<QLabel>("LblQN")->text(), QStringLiteral("QN VAND APS Fon: 12 34 56 78 "));
   }
 
   void afslutEndsTheEventLoop() {
