@@ -3,6 +3,7 @@
 #include "settings/settings_store.h"
 #include "tests/support/message_catcher.h"
 #include "tests/support/test_main.h"
+#include "tests/support/url_catcher.h"
 #include "ui/main/frm_vesparo_main.h"
 #include "ui/platform/circle_shape.h"
 #include "ui/platform/hyperlink_label.h"
@@ -53,15 +54,7 @@ QByteArray LaesIni() {
 
 }  // namespace
 
-class UrlOpfanger : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> aabnet;
-
- public slots:
-  void aabn(const QUrl& url) { aabnet << url; }
-};
+using vesparo::test::UrlOpfanger;
 
 class TestFrmVesparoMain : public QObject {
   Q_OBJECT

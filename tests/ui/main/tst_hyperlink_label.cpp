@@ -1,6 +1,7 @@
 // The hyperlink label: caption and hot caption, pointing hand, and a click that hands the
 // address to the desktop's handler.
 #include "tests/support/test_main.h"
+#include "tests/support/url_catcher.h"
 #include "ui/platform/hyperlink_label.h"
 
 #include <QDesktopServices>
@@ -9,15 +10,7 @@
 
 using vesparo::HyperlinkLabel;
 
-class UrlOpfanger : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> aabnet;
-
- public slots:
-  void aabn(const QUrl& url) { aabnet << url; }
-};
+using vesparo::test::UrlOpfanger;
 
 class TestHyperlinkLabel : public QObject {
   Q_OBJECT
